@@ -1,0 +1,2 @@
+// SPDX-License-Identifier: MIT
+// placeholder until the main window lands
