@@ -1,3 +1,2 @@
 // SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
-BENCHMARK_MAIN();
