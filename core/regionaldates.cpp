@@ -615,7 +615,9 @@ std::optional<DateTime> parseDateTime(std::string_view text, const RegionalSetti
     const auto time = scanTime(sc, settings);
     if (!time || !onlyBlanksLeft(sc))
         return std::nullopt;
-    return *date + *time;
+    // Before day 0 the whole days count toward zero and the time of day is the absolute
+    // fraction, as decodeDateTime reads them.
+    return *date < 0 ? *date - *time : *date + *time;
 }
 
 std::optional<double> parseFloat(std::string_view text, const RegionalSettings &settings)
