@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "ui/widgets/gridcategoryrow.h"
+
+GridCategoryRow::GridCategoryRow(VerticalGrid *grid, const QString &name)
+    : GridRow(Type::Category, grid, name)
+{
+}
