@@ -5,6 +5,7 @@
 // a fixed clock and an error handler that records what the error box would show.
 
 #include "core/regionaldates.h"
+#include "support/helpsystem.h"
 #include "ui/main/mainform.h"
 #include "ui/widgets/errorhandler.h"
 #include "ui/widgets/verticalgrid.h"
@@ -15,6 +16,15 @@
 #include <QTest>
 
 #include <memory>
+
+// Records the help calls instead of opening the help window.
+class RecordingHelp : public HelpSystem {
+public:
+    void showContents() override { calls << QStringLiteral("contents"); }
+    void showDefaultTopic() override { calls << QStringLiteral("default topic"); }
+    void showContext(int context) override { calls << QStringLiteral("context %1").arg(context); }
+    QStringList calls;
+};
 
 class MainFormFixture {
 public:
@@ -30,6 +40,15 @@ public:
             settings,
             settingsPath(),
             [this] { return now; },
+            &help,
+            [this](const QString &address) {
+                mails << address;
+                return true;
+            },
+            [this](QWidget *, const QString &proposed) {
+                proposedNames << proposed;
+                return saveAs;
+            },
         };
         form = std::make_unique<MainForm>(std::move(environment));
         form->show();
@@ -89,5 +108,9 @@ public:
     kestrun::RegionalSettings settings = kestrun::RegionalSettings::englishUnitedStates();
     kestrun::DateTime now = kestrun::encodeDate(2006, 1, 1) + kestrun::encodeTime(8, 30, 0);
     QStringList errors;
+    RecordingHelp help;
+    QStringList mails;          // addresses handed to the mail program
+    QString saveAs;             // what the save dialog answers (empty: cancelled)
+    QStringList proposedNames;  // what the save dialog proposed
     std::unique_ptr<MainForm> form;
 };

@@ -3,6 +3,7 @@
 
 #include "core/engine.h"
 #include "ui/main/storedproperties.h"
+#include "ui/widgets/barmanager.h"
 #include "ui/widgets/propertiesstore.h"
 #include "ui/widgets/hotzonesplitter.h"
 #include "ui/widgets/imagelist.h"
@@ -44,10 +45,16 @@ MainForm::MainForm(MainFormEnvironment environment, QWidget *parent)
     : QMainWindow(parent), m_environment(std::move(environment))
 {
     setObjectName(QStringLiteral("MainForm"));
+    // The design font, 8 points; the system substitutes its own sans serif face.
+    QFont designFont(QStringLiteral("MS Sans Serif"));
+    designFont.setStyleHint(QFont::SansSerif);
+    designFont.setPointSizeF(8);
+    setFont(designFont);
     m_images = std::make_unique<ImageList>(kestrunImagePaths());
     setWindowIcon(QIcon(QStringLiteral(":/icons/kestrun.svg")));
     buildLayout();
     buildStatusBar();
+    buildCommands();
     resize(kDesignClientWidth, kDesignClientHeight);
     FormCreate();
 }
@@ -98,6 +105,7 @@ void MainForm::buildLayout()
     ReportMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     ReportMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ReportMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_report = std::make_unique<ReportPane>(ReportMemo);
 
     stack->addWidget(VGridOut);
     stack->addWidget(Splitter);
@@ -124,6 +132,10 @@ void MainForm::buildStatusBar()
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(true);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setStyleHint(QFont::SansSerif);
+    tahoma.setPointSizeF(8);
+    StatusBar->setFont(tahoma);
     m_statusFirstPanel = new QLabel(QStringLiteral("Prediction"), StatusBar);
     m_statusFirstPanel->setObjectName(QStringLiteral("StatusPanel0"));
     // 50 pixels at the design font; never narrower than its text.
@@ -154,25 +166,32 @@ void MainForm::FormCreate()
         this,
         &m_storedTopLeft,
         &m_restoredOuterSize,
-        &m_predictionMenuTag,
+        m_bars->item(QStringLiteral("PredictionMenu")),
         StatusBar,
     }));
+    LoadBarLayout(SettingsFile);
     m_store->setStorageName(SettingsFile);
     // A file that cannot be read is reported; the program starts with the design values.
     guarded(m_environment.errorHandler, [this] { m_store->RestoreProperties(); });
     applyRestoredSize();
 
     m_binding->copyRowsIntoParameters();
-    m_parameters.Target = static_cast<PredictTarget>(m_predictionMenuTag & 0xFF);
+    m_parameters.Target = static_cast<PredictTarget>(predictionMenuTag() & 0xFF);
     ApplyPredictTarget();
     guarded(m_environment.errorHandler, [this] { Recalculate(); });
+    // The check marks are right from the first paint; later the idle and menu updates keep them.
+    runUpdateHandlers();
 }
 
 void MainForm::FormClose()
 {
     // The file is rebuilt from nothing; a failed write leaves the previous file intact,
     // is reported, and the window still closes.
-    guarded(m_environment.errorHandler, [this] { m_store->StoreProperties(true); });
+    // The properties come first: that write starts the file anew. The toolbar layout is
+    // added to what it wrote, and not written when it failed.
+    const bool stored = guarded(m_environment.errorHandler, [this] { m_store->StoreProperties(true); });
+    if (stored)
+        guarded(m_environment.errorHandler, [this] { SaveBarLayout(SettingsFile); });
 }
 
 void MainForm::applyRestoredSize()
@@ -211,7 +230,7 @@ void MainForm::Recalculate()
 
 void MainForm::ApplyPredictTarget()
 {
-    m_predictionMenuTag = static_cast<int>(m_parameters.Target);
+    m_bars->item(QStringLiteral("PredictionMenu"))->setTag(static_cast<int>(m_parameters.Target));
     m_binding->showTargetRows(m_parameters.Target);
     m_statusSecondPanel->setText(QString::fromUtf8(kestrun::targetDisplayName(m_parameters.Target).data(),
                                                    kestrun::targetDisplayName(m_parameters.Target).size()));

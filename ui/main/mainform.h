@@ -5,6 +5,8 @@
 #include "core/jobparameters.h"
 #include "core/regionalsettings.h"
 #include "ui/main/parameterbinding.h"
+#include "ui/main/reportpane.h"
+#include "support/sendmail.h"
 #include "ui/widgets/errorhandler.h"
 
 #include <QMainWindow>
@@ -12,7 +14,10 @@
 #include <functional>
 #include <memory>
 
+class BarManager;
+class HelpSystem;
 class HotZoneSplitter;
+class QAction;
 class PropertiesStore;
 class ImageList;
 class QFrame;
@@ -28,6 +33,10 @@ struct MainFormEnvironment {
     kestrun::RegionalSettings regionalSettings;
     QString settingsFile;
     std::function<kestrun::DateTime()> now; // local date-time, for report blocks
+    HelpSystem *help = nullptr;             // the help calls; none: help commands do nothing
+    AddressOpener mailOpener = desktopAddressOpener();
+    // The save dialog: proposes a name, returns the chosen path or an empty text when cancelled.
+    std::function<QString(QWidget *owner, const QString &proposed)> chooseReportFile;
 };
 
 // The main window: owns the job parameters and every component that lives longer than one
@@ -47,8 +56,39 @@ public:
 
     const kestrun::JobParameters &jobParameters() const { return m_parameters; }
     kestrun::JobParameters &jobParameters() { return m_parameters; }
-    int predictionMenuTag() const { return m_predictionMenuTag; }
-    void setPredictionMenuTag(int tag) { m_predictionMenuTag = tag; }
+    int predictionMenuTag() const;
+    QAction *action(const char *name) const;
+    BarManager *barManager() const { return m_bars; }
+
+    // Command handlers, named after their actions.
+    void FileExitActionExecute();
+    void PredictKPActionExecute();
+    void PredictDistanceActionExecute();
+    void PredictFJActionExecute();
+    void PredictNumFJActionExecute();
+    void PredictDateTimeActionExecute();
+    void PredictDaysHoursActionExecute();
+    void PredictKPActionUpdate();
+    void PredictDistanceActionUpdate();
+    void PredictFJActionUpdate();
+    void PredictNumFJActionUpdate();
+    void PredictDateTimeActionUpdate();
+    void PredictDaysHoursActionUpdate();
+    void ReportAddActionExecute();
+    void ReportSaveActionExecute();
+    void ReportClipboardActionExecute();
+    void ReportClearActionExecute();
+    void ViewStatusbarActionExecute();
+    void ViewStatusbarActionUpdate();
+    void HelpContentsActionExecute();
+    void FeedbackFeatureRequestActionExecute();
+    void FeedbackBugReportActionExecute();
+    void HelpRecommendActionExecute();
+    void HelpAboutActionExecute();
+    // A help request of the platform: opens the default topic (no control has a context).
+    bool FormHelp();
+    // Appends a block of the current parameters to the report pane.
+    void AddReport();
 
 signals:
     // The window has closed and written its settings; the program ends.
@@ -63,6 +103,12 @@ private:
     void FormClose();
     void buildLayout();
     void buildStatusBar();
+    void buildCommands();
+    void runUpdateHandlers();
+    void choosePredictTarget(kestrun::PredictTarget target);
+    void checkPredictTarget(const char *action, kestrun::PredictTarget target);
+    void LoadBarLayout(const QString &path);
+    void SaveBarLayout(const QString &path);
 
     void applyRestoredSize();
 
@@ -73,7 +119,6 @@ private:
     QSize m_restoredOuterSize{-1, -1};
     bool m_shown = false;
     kestrun::JobParameters m_parameters{};
-    int m_predictionMenuTag = 0;
 
     std::unique_ptr<ImageList> m_images;
     QFrame *GridPanelMain = nullptr;
@@ -86,4 +131,7 @@ private:
     QLabel *m_statusFirstPanel = nullptr;
     QLabel *m_statusSecondPanel = nullptr;
     std::unique_ptr<ParameterBinding> m_binding;
+    QObject *ActionList = nullptr;
+    BarManager *m_bars = nullptr;
+    std::unique_ptr<ReportPane> m_report;
 };

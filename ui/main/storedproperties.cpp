@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/storedproperties.h"
 
+#include "ui/widgets/baritem.h"
 #include "ui/widgets/grideditorrow.h"
 
 #include <QWidget>
@@ -69,9 +70,9 @@ std::vector<PropertiesStore::Entry> storedProperties(const StoredPropertyTargets
                         integer("Width", [window] { return window->frameGeometry().width(); },
                                 [outer](int width) { outer->setWidth(width); })}});
 
-    int *tag = t.predictionMenuTag;
-    entries.push_back({QStringLiteral("PredictionMenu"),
-                       {integer("Tag", [tag] { return *tag; }, [tag](int value) { *tag = value; })}});
+    BarItem *menu = t.predictionMenu;
+    entries.push_back({menu->objectName(),
+                       {integer("Tag", [menu] { return menu->tag(); }, [menu](int value) { menu->setTag(value); })}});
 
     QWidget *statusBar = t.statusBar;
     entries.push_back(

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class BarItem;
 class GridEditorRow;
 class QWidget;
 
@@ -17,7 +18,7 @@ struct StoredPropertyTargets {
     QWidget *window = nullptr;        // outer bounds: Height, Left, Top, Width
     QPoint *storedTopLeft = nullptr;  // Left and Top are kept, not applied
     QSize *restoredOuterSize = nullptr;
-    int *predictionMenuTag = nullptr;
+    BarItem *predictionMenu = nullptr; // its Tag carries the target kind
     QWidget *statusBar = nullptr;
 };
 
