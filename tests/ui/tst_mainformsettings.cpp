@@ -3,9 +3,12 @@
 
 #include "mainformfixture.h"
 
+#include "ui/widgets/barmanager.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 using kestrun::PredictTarget;
@@ -49,6 +52,8 @@ private slots:
     void windowSizeIsRestored();
     void failedWriteIsReportedAndTheWindowCloses();
     void windowsCodePageFileIsRead();
+    void handEditedBarLayout_data();
+    void handEditedBarLayout();
 
 private:
     void restart()
@@ -92,6 +97,14 @@ void TestMainFormSettings::firstCloseWritesTheDefaults()
     QVERIFY(!golden.isEmpty());
     QCOMPARE(written.left(golden.size()), golden);
     QVERIFY(f->errors.isEmpty());
+
+    // The toolbar layout follows the store sections. The docked pixel offsets are Qt's
+    // layout of the bars and are masked; everything else is compared byte for byte.
+    QByteArray layout = written.mid(golden.size());
+    static const QRegularExpression offset(QStringLiteral("^(DockedLeft|DockedTop)=-?\\d+\r$"),
+                                           QRegularExpression::MultilineOption);
+    layout = QString::fromLatin1(layout).replace(offset, QStringLiteral("\\1=*\r")).toLatin1();
+    QCOMPARE(layout, readAll(QStringLiteral(KESTRUN_GOLDEN_DIR "/defaults-bars.ini")));
 }
 
 void TestMainFormSettings::secondStartRestoresEverything()
@@ -270,6 +283,42 @@ void TestMainFormSettings::windowsCodePageFileIsRead()
     QVERIFY(writeAll(f->settingsPath(), section("EditorRowDelayReason", "Properties.Value=\"Caf\xE9 \x80 5\"\r\n")));
     QVERIFY(f->start());
     QCOMPARE(QString::fromStdString(f->form->jobParameters().DelayReason), QStringLiteral(u"Café € 5"));
+}
+
+void TestMainFormSettings::handEditedBarLayout_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("menuBarVisible");
+    QTest::addColumn<bool>("reportVisible");
+
+    QTest::newRow("BarCount removed: bars as designed") << "no bar count" << true << true;
+    QTest::newRow("bar 0 section removed: main menu hidden") << "no bar 0" << false << false;
+    QTest::newRow("other letter case still found") << "lower case" << true << false;
+}
+
+void TestMainFormSettings::handEditedBarLayout()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, menuBarVisible);
+    QFETCH(bool, reportVisible);
+    QVERIFY(f->start());
+    f->form->barManager()->setBarVisible(f->form->barManager()->bar(2), false);
+    f->close();
+    QString text = QString::fromUtf8(readAll(f->settingsPath()));
+    if (edit == QLatin1String("no bar count"))
+        text.remove(QStringLiteral("BarCount=3\r\n"));
+    else if (edit == QLatin1String("no bar 0"))
+        text.replace(QStringLiteral("[MainForm.BarManager.Bar0]"), QStringLiteral("[Removed]"));
+    else
+        text = text.replace(QStringLiteral("MainForm.BarManager."), QStringLiteral("mainform.barmanager."))
+                   .replace(QStringLiteral("Visible=0"), QStringLiteral("VISIBLE=0"));
+    QVERIFY(writeAll(f->settingsPath(), text.toUtf8()));
+
+    QVERIFY(f->start());
+    BarManager *bars = f->form->barManager();
+    QCOMPARE(bars->bar(0)->isVisible(), menuBarVisible);
+    QCOMPARE(bars->bar(2)->isVisible(), reportVisible);
+    QVERIFY(bars->bar(1)->isVisible());
 }
 
 QTEST_MAIN(TestMainFormSettings)
