@@ -26,6 +26,7 @@ struct ModalRun
 {
     QPointer<HelpAboutForm> box;
     bool sawBox = false;
+    bool wasActive = false;
     bool forcedClose = false;
     int okClicks = 0;
 
@@ -39,7 +40,7 @@ struct ModalRun
             sawBox = true;
             QObject::connect(box->findChild<QPushButton *>(QStringLiteral("OkButton")), &QPushButton::clicked,
                              box, [this] { ++okClicks; });
-            QTest::qWaitForWindowActive(box);
+            wasActive = QTest::qWaitForWindowActive(box);
             action(box);
         });
         QTimer::singleShot(kNoModalLeftMs, &scope, [this] {
@@ -59,6 +60,16 @@ void pressKey(HelpAboutForm *box, Qt::Key key)
     if (!target || target->window() != box)
         target = box;
     QTest::keyClick(target, key);
+}
+
+// The first row of area, from the top, that holds a pixel unlike the background.
+int firstInkRow(const QImage &image, const QRect &area, QRgb background)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background)
+                return y;
+    return -1;
 }
 
 QLabel *label(const QWidget &box, const char *name)
@@ -90,6 +101,7 @@ private slots:
     void linkClickOpensTheWebPage();
     void linkFollowsTheLabel_data();
     void linkFollowsTheLabel();
+    void linkTextLinesUpWithTheLabelText();
 };
 
 void TestHelpAboutForm::init()
@@ -254,6 +266,7 @@ void TestHelpAboutForm::endsTheModalLoop()
     });
 
     QVERIFY2(modal.sawBox, "showAboutBox did not open a modal box");
+    QVERIFY2(modal.wasActive, "the box did not become the active window");
     QVERIFY(ownerBlocked);
     QVERIFY2(!modal.forcedClose, "the box stayed open");
     QCOMPARE(modal.okClicks, okClicks);
@@ -263,27 +276,38 @@ void TestHelpAboutForm::endsTheModalLoop()
 
 void TestHelpAboutForm::opensOverItsOwner_data()
 {
-    // The offscreen desktop is 800 by 600; the box's frame is 621 by 256 plus its borders.
-    QTest::addColumn<QRect>("ownerGeometry");
+    // The owner is placed at an inset from one corner of the desktop; the box's client
+    // area is 621 by 256.
+    QTest::addColumn<Qt::Corner>("corner");
+    QTest::addColumn<QPoint>("inset");
+    QTest::addColumn<QSize>("ownerSize");
     QTest::addColumn<bool>("centred");
-    QTest::newRow("owner at the upper left") << QRect(40, 50, 700, 450) << true;
-    QTest::newRow("owner further right and down, narrower than the box") << QRect(120, 160, 500, 300)
-                                                                          << true;
-    QTest::newRow("small owner in the top left corner") << QRect(0, 0, 300, 200) << false;
-    QTest::newRow("small owner in the bottom right corner") << QRect(490, 390, 300, 200) << false;
+    QTest::newRow("owner at the upper left") << Qt::TopLeftCorner << QPoint(40, 50) << QSize(700, 450) << true;
+    QTest::newRow("owner further right and down, narrower than the box")
+        << Qt::TopLeftCorner << QPoint(120, 160) << QSize(500, 300) << true;
+    QTest::newRow("small owner in the top left corner")
+        << Qt::TopLeftCorner << QPoint(0, 0) << QSize(300, 200) << false;
+    QTest::newRow("small owner in the bottom right corner")
+        << Qt::BottomRightCorner << QPoint(10, 10) << QSize(300, 200) << false;
 }
 
 void TestHelpAboutForm::opensOverItsOwner()
 {
-    QFETCH(QRect, ownerGeometry);
+    QFETCH(Qt::Corner, corner);
+    QFETCH(QPoint, inset);
+    QFETCH(QSize, ownerSize);
     QFETCH(bool, centred);
-    QWidget owner;
-    owner.setGeometry(ownerGeometry);
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    const QRect desktop = owner.screen()->availableGeometry();
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     if (desktop.width() < 800 || desktop.height() < 600)
         QSKIP("needs a desktop of at least 800 by 600");
+    QWidget owner;
+    owner.resize(ownerSize);
+    if (corner == Qt::TopLeftCorner)
+        owner.move(desktop.topLeft() + inset);
+    else
+        owner.move(desktop.bottomRight() - inset - QPoint(ownerSize.width(), ownerSize.height()));
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
 
     HelpAboutForm box(&owner);
     box.show();
@@ -295,7 +319,7 @@ void TestHelpAboutForm::opensOverItsOwner()
         // Centred to the pixel, allowing for an odd difference in width or height.
         QVERIFY(qAbs(frame.center().x() - ownerFrame.center().x()) <= 1);
         QVERIFY(qAbs(frame.center().y() - ownerFrame.center().y()) <= 1);
-    } else if (ownerGeometry.topLeft() == QPoint(0, 0)) {
+    } else if (corner == Qt::TopLeftCorner) {
         // Centring would start it left of and above the desktop: moved right and down.
         QCOMPARE(frame.topLeft(), desktop.topLeft());
     } else {
@@ -366,6 +390,26 @@ void TestHelpAboutForm::linkFollowsTheLabel()
 
     more->move(270, 220);
     QTRY_COMPARE(link->pos(), QPoint(270 + textWidth + 2, 220 + 2));
+}
+
+// "the" and "website" both have ascenders and the same font: on a shared baseline their
+// tops are on one pixel row.
+void TestHelpAboutForm::linkTextLinesUpWithTheLabelText()
+{
+    HelpAboutForm box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QLabel *more = label(box, "LabelMoreProductsUpdates");
+    const QWidget *link = box.findChild<LinkLabel *>(QStringLiteral("LinkWebsite"));
+    const QImage image = box.grab().toImage().scaled(box.size()); // one pixel per unit
+    const QRgb background = image.pixel(more->x() - 2, more->y());
+
+    const int theWidth = more->fontMetrics().horizontalAdvance(QStringLiteral("the "));
+    const QRect the(more->geometry().right() - theWidth, more->y(), theWidth, more->height());
+    const int labelTop = firstInkRow(image, the, background);
+    const int linkTop = firstInkRow(image, link->geometry(), background);
+    QVERIFY(labelTop >= 0);
+    QCOMPARE(linkTop, labelTop);
 }
 
 QTEST_MAIN(TestHelpAboutForm)

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -59,6 +60,7 @@ private slots:
     void feedbackMails();
     void recommendation_data();
     void recommendation();
+    void aboutCommandShowsTheBox();
 
 private:
     void trigger(const char *action) { f->form->action(action)->trigger(); }
@@ -372,6 +374,20 @@ void TestMainFormCommands::recommendation()
     }
     QCOMPARE(f->mails, QStringList{QStringLiteral("mailto:?subject=Check this out!&body=Ahoy there matey! You should "
                                                   "check out \r\nhttp://www.kestrun.example/")});
+}
+
+void TestMainFormCommands::aboutCommandShowsTheBox()
+{
+    QString caption;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        caption = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    trigger("HelpAboutAction");
+    QCOMPARE(caption, QStringLiteral("About Kestrun"));
+    QVERIFY(f->form->findChildren<QDialog *>(QStringLiteral("HelpAboutForm")).isEmpty());
 }
 
 QTEST_MAIN(TestMainFormCommands)

@@ -5,6 +5,7 @@
 
 #include "core/reportblock.h"
 #include "support/helpsystem.h"
+#include "ui/dialogs/helpaboutform.h"
 #include "support/sendmail.h"
 #include "support/settingsfile.h"
 #include "ui/main/commands.h"
@@ -207,4 +208,5 @@ void MainForm::HelpRecommendActionExecute()
 
 void MainForm::HelpAboutActionExecute()
 {
+    HelpAboutForm::showAboutBox(this);
 }
