@@ -2,6 +2,7 @@
 #include "app/splashform.h"
 #include "core/regionaldates.h"
 #include "support/filelocations.h"
+#include "support/helpsystem.h"
 #include "support/systemregionalsettings.h"
 #include "ui/main/mainform.h"
 #include "ui/widgets/errormessagebox.h"
@@ -55,12 +56,16 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrun"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRUN_VERSION));
 
+    // The help file: beside the executable, or in the installation's data folder.
+    HelpSystem help(FileLocations::helpFile());
+
     MainForm *mainWindow = nullptr;
     MainFormEnvironment environment{
         messageBoxErrorHandler([&mainWindow] { return static_cast<QWidget *>(mainWindow); }),
         systemRegionalSettings(),
         FileLocations::settingsFile(),
         localNow,
+        &help,
     };
     MainForm window(std::move(environment));
     mainWindow = &window;

@@ -53,6 +53,18 @@ void BM_CommittedEdit(benchmark::State &state)
 }
 BENCHMARK(BM_CommittedEdit)->Unit(benchmark::kMicrosecond);
 
+// Building the main window with FormCreate and its first prediction, then showing it.
+void BM_MainFormCreation(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        MainForm form({[](const QString &) {}, kSettings, dir.filePath(QStringLiteral("k.ini")), [] { return 0.0; }});
+        form.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MainFormCreation)->Unit(benchmark::kMillisecond);
+
 std::vector<std::string> block()
 {
     kestrun::JobParameters p = kestrun::jobParameterDefaults();
