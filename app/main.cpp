@@ -55,6 +55,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("kestrun"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrun"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRUN_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrun"));
 
     // The help file: beside the executable, or in the installation's data folder.
     HelpSystem help(FileLocations::helpFile());

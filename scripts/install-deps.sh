@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libchm-dev fp-utils
-  xvfb xauth xdotool wmctrl imagemagick fonts-dejavu-core
+  xvfb xauth xdotool imagemagick fonts-dejavu-core
   appstream desktop-file-utils dpkg-dev file
   clang
 )

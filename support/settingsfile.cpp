@@ -125,6 +125,8 @@ IniDocument SettingsFile::read() const
 void SettingsFile::write(const IniDocument &document) const
 {
     const std::string text = document.serialize();
+    // The user's configuration folder of an installed copy may not exist yet.
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         fail("Cannot create file", m_path, file.errorString());

@@ -149,7 +149,7 @@ private slots:
         QTest::newRow("read-only folder") << "read-only folder";
         QTest::newRow("read-only file") << "read-only file";
         QTest::newRow("file name taken by a folder") << "folder";
-        QTest::newRow("missing folder") << "missing folder";
+        QTest::newRow("folder path taken by a file") << "blocked folder";
     }
 
     void writeFailure()
@@ -166,7 +166,8 @@ private slots:
             QVERIFY(QDir().mkpath(m_path));
             putFile(m_path + QStringLiteral("/inside.txt"), kOldContent);
         } else {
-            path = m_dir.filePath(QStringLiteral("missing/Kestrun.ini"));
+            putFile(m_dir.filePath(QStringLiteral("blocker")), kOldContent);
+            path = m_dir.filePath(QStringLiteral("blocker/Kestrun.ini"));
         }
         const QStringList entriesBefore = entriesOf(m_dir.path());
 
@@ -184,8 +185,20 @@ private slots:
         QCOMPARE(entriesOf(m_dir.path()), entriesBefore); // no temporary file left behind
         if (situation == QLatin1String("folder"))
             QCOMPARE(fileBytes(m_path + QStringLiteral("/inside.txt")), kOldContent);
-        else if (situation != QLatin1String("missing folder"))
+        else if (situation == QLatin1String("blocked folder"))
+            QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("blocker"))), kOldContent);
+        else
             QCOMPARE(fileBytes(m_path), kOldContent);
+    }
+
+    // An installed copy keeps its settings in a folder of the user's that may not exist yet.
+    void writeCreatesTheFolder()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("config/kestrun/kestrun.ini"));
+        IniDocument document;
+        document.addSection("New").add("k", "v");
+        SettingsFile(path).write(document);
+        QCOMPARE(fileBytes(path), QByteArray("[New]\r\nk=v\r\n\r\n"));
     }
 
     void readFailure_data()
