@@ -70,22 +70,35 @@ ParameterBinding::ParameterBinding(VerticalGrid *input, VerticalGrid *output, Jo
 {
 }
 
+namespace {
+
+// Adds a row of a table to a grid; the editor row it made, or null for a category row.
+GridEditorRow *addRow(VerticalGrid *grid, const ParameterRowSpec &spec)
+{
+    const QString name = QString::fromLatin1(spec.name);
+    const QString caption = QString::fromLatin1(spec.caption);
+    const QString hint = QString::fromLatin1(spec.hint);
+    if (spec.kind == RowKind::Category) {
+        grid->addCategoryRow(name, caption, hint, spec.imageIndex, spec.focusable);
+        return nullptr;
+    }
+    GridEditorRow *row = grid->addEditorRow(name, caption, hint, editorKindOf(spec.kind));
+    row->setDisplayFormat(QString::fromLatin1(spec.displayFormat));
+    row->setCaptionStyle(GridTextStyle::grey());
+    return row;
+}
+
+} // namespace
+
 void ParameterBinding::buildRows()
 {
     for (const ParameterRowSpec &spec : parameterRows()) {
-        const QString name = QString::fromLatin1(spec.name);
-        const QString caption = QString::fromLatin1(spec.caption);
-        const QString hint = QString::fromLatin1(spec.hint);
-        if (spec.kind == RowKind::Category) {
-            m_input->addCategoryRow(name, caption, hint, spec.imageIndex, spec.focusable);
+        GridEditorRow *row = addRow(m_input, spec);
+        if (!row)
             continue;
-        }
-        GridEditorRow *row = m_input->addEditorRow(name, caption, hint, editorKindOf(spec.kind));
-        row->setDisplayFormat(QString::fromLatin1(spec.displayFormat));
         row->setImmediatePost(spec.immediatePost);
         row->setAlignment(spec.leftAligned ? Qt::AlignLeft : Qt::AlignRight);
         row->setKeepsTimeOfDay(spec.kind == RowKind::DateWithTime);
-        row->setCaptionStyle(GridTextStyle::grey());
         row->setValue(designValue(spec));
         row->onChange = [this, &spec] { EditPropertiesChange(spec); };
         row->onEditValueChanged = [this, &spec] { EditPropertiesEditValueChanged(spec); };
@@ -95,20 +108,12 @@ void ParameterBinding::buildRows()
             };
     }
     for (const ParameterRowSpec &spec : predictionRows()) {
-        const QString name = QString::fromLatin1(spec.name);
-        const QString caption = QString::fromLatin1(spec.caption);
-        const QString hint = QString::fromLatin1(spec.hint);
-        if (spec.kind == RowKind::Category) {
-            m_output->addCategoryRow(name, caption, hint, spec.imageIndex, spec.focusable);
+        GridEditorRow *row = addRow(m_output, spec);
+        if (!row)
             continue;
-        }
-        GridEditorRow *row = m_output->addEditorRow(name, caption, hint, editorKindOf(spec.kind));
-        row->setDisplayFormat(QString::fromLatin1(spec.displayFormat));
         row->setAlignment(Qt::AlignRight);
-        row->setCaptionStyle(GridTextStyle::grey());
         row->setContentStyle(GridTextStyle::grey());
-        row->setValue(spec.kind == RowKind::NumberDisplay ? QVariant(0.0)
-                                                          : QVariant::fromValue(DateTimeValue{0}));
+        row->setValue(spec.kind == RowKind::NumberDisplay ? QVariant(0.0) : QVariant::fromValue(DateTimeValue{0}));
     }
 }
 
