@@ -24,21 +24,22 @@ namespace {
 void ReportPane::appendLines(const std::vector<std::string> &lines)
 {
     QTextDocument *document = m_memo->document();
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    cursor.movePosition(QTextCursor::End);
+    // The rule is decided per line, but a line never changes the answer for the next one:
+    // after "line + break" the text ends with a break again, after "break + line" it does
+    // not. So the end of the text decides for the whole block, which goes in at once.
+    // The last paragraph is empty exactly when the text is empty or ends with a break.
+    const bool endsWithBreak = document->lastBlock().length() == 1;
+    QString text;
     for (const std::string &line : lines) {
-        const QString text = QString::fromStdString(line);
-        // The last paragraph is empty exactly when the text is empty or ends with a break.
-        if (document->lastBlock().length() == 1) {
-            cursor.insertText(text);
-            cursor.insertBlock();
-        } else {
-            cursor.insertBlock();
-            cursor.insertText(text);
-        }
+        if (!endsWithBreak)
+            text += QLatin1Char('\n');
+        text += QString::fromStdString(line);
+        if (endsWithBreak)
+            text += QLatin1Char('\n');
     }
-    cursor.endEditBlock();
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
     m_memo->setTextCursor(cursor);
     m_memo->ensureCursorVisible();
 }
