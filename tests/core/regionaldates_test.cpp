@@ -2,6 +2,8 @@
 #include "core/error.h"
 #include "core/regionaldates.h"
 
+#include "tests/core/testregionalsettings.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -20,16 +22,7 @@ RegionalSettings englishUnitedStates()
     return s;
 }
 
-RegionalSettings germanGermany()
-{
-    RegionalSettings s;
-    s.decimalSeparator = ",";
-    s.dateSeparator = ".";
-    s.shortDateFormat = "dd.MM.yy";
-    s.longTimeFormat = "HH:mm:ss";
-    s.shortMonthNames = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    return s;
-}
+using testsettings::germanGermany;
 
 RegionalSettings englishUnitedKingdom()
 {

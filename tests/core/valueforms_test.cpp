@@ -2,6 +2,8 @@
 #include "core/error.h"
 #include "core/valueforms.h"
 
+#include "tests/core/testregionalsettings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,17 +21,7 @@ RegionalSettings decimalComma()
     return s;
 }
 
-RegionalSettings germanGermany()
-{
-    RegionalSettings s;
-    s.decimalSeparator = ",";
-    s.timeSeparator = ":";
-    s.dateSeparator = ".";
-    s.shortDateFormat = "dd.MM.yy";
-    s.longTimeFormat = "HH:mm:ss";
-    s.shortMonthNames = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    return s;
-}
+using testsettings::germanGermany;
 
 RegionalSettings timeSeparator(std::string separator)
 {
