@@ -79,7 +79,7 @@ void MainForm::buildLayout()
 
     PanelRight = raisedPanel("PanelRight", GridPanelMain);
     auto *stack = new QVBoxLayout(PanelRight);
-    stack->setContentsMargins(1, 1, 1, 1);
+    stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
 
     VGridOut = new VerticalGrid(PanelRight);
