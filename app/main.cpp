@@ -7,13 +7,10 @@
 #include "ui/main/mainform.h"
 #include "ui/widgets/errormessagebox.h"
 
-#include <algorithm>
 #include <QApplication>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -26,18 +23,6 @@ kestrun::DateTime localNow()
     return kestrun::encodeDate(date.year(), unsigned(date.month()), unsigned(date.day()))
         + kestrun::encodeTime(unsigned(time.hour()), unsigned(time.minute()), unsigned(time.second()),
                               unsigned(time.msec()));
-}
-
-void showCentred(QWidget &window)
-{
-    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        const QPoint origin = screen->availableGeometry().topLeft();
-        window.move(std::max(frame.left(), origin.x()), std::max(frame.top(), origin.y()));
-    }
-    window.show();
 }
 
 } // namespace
@@ -73,7 +58,7 @@ int main(int argc, char *argv[])
     // Closing the main window ends the program, the splash screen included if still up.
     QObject::connect(&window, &MainForm::closed, &app, &QApplication::quit, Qt::QueuedConnection);
 
-    showCentred(window);
+    window.show();
     if (splash)
         splash->raise();
     const int result = app.exec();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "support/settingsfile.h"
 
+#include "support/wholefile.h"
+
 #include "core/error.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <cstdint>
@@ -127,14 +128,5 @@ void SettingsFile::write(const IniDocument &document) const
     const std::string text = document.serialize();
     // The user's configuration folder of an installed copy may not exist yet.
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail("Cannot create file", m_path, file.errorString());
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail("Cannot create file", m_path, reason);
-    }
-    if (!file.commit())
-        fail("Cannot create file", m_path, file.errorString());
+    writeWholeFile(m_path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }

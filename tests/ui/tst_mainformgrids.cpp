@@ -7,6 +7,7 @@
 #include "ui/widgets/calculatorpopup.h"
 #include "ui/widgets/hotzonesplitter.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QAbstractButton>
 #include <QToolButton>
@@ -37,6 +38,9 @@ private slots:
     void targetRowsAndStatusText();
     void changingTheKindDoesNotRecalculate();
     void predictionGridTakesNoFocus();
+    void captionHints_data();
+    void captionHints();
+    void twoDigitYearTakesTheNearestCentury();
     void splitter();
 
 private:
@@ -351,6 +355,43 @@ void TestMainFormGrids::splitter()
     QCOMPARE(f->output()->height(), 0);
     QTest::mouseClick(splitter, Qt::LeftButton, {}, splitter->hotZoneRect().center());
     QCOMPARE(f->output()->height(), 177);
+}
+
+void TestMainFormGrids::captionHints_data()
+{
+    QTest::addColumn<bool>("prediction");
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("linepipe length") << false << QByteArray("EditorRowPipeLength")
+                                     << "Length of a linepipe section in metres";
+    QTest::newRow("baseline heading") << false << QByteArray("CategoryBaseline")
+                                      << "Baseline parameters - use your current time and position";
+    QTest::newRow("predicted time") << true << QByteArray("EditorRowPredictTime") << "the predicted time";
+    // No hint, and the caption fits its column: nothing.
+    QTest::newRow("production hours") << true << QByteArray("EditorRowPredictProductHrs") << QString();
+}
+
+void TestMainFormGrids::captionHints()
+{
+    QFETCH(bool, prediction);
+    QFETCH(QByteArray, row);
+    QFETCH(QString, hint);
+    VerticalGrid *grid = prediction ? f->output() : f->input();
+    const QRect caption = grid->captionRect(grid->row(QString::fromLatin1(row)));
+    QVERIFY(caption.isValid());
+    QCOMPARE(grid->toolTipAt(caption.center()), hint);
+}
+
+void TestMainFormGrids::twoDigitYearTakesTheNearestCentury()
+{
+    // Within 50 years of the current year, whichever century that is.
+    const int year = QDate::currentDate().year();
+    const int twoDigits = (year + 10) % 100;
+    f->retype("EditorRowBaselineDate", QStringLiteral("3/4/%1").arg(twoDigits, 2, 10, QLatin1Char('0')));
+    MainFormFixture::press(Qt::Key_Return);
+    QVERIFY(f->errors.isEmpty());
+    QCOMPARE(f->form->jobParameters().BaselineDate, kestrun::encodeDate(year + 10, 3, 4));
 }
 
 QTEST_MAIN(TestMainFormGrids)

@@ -2,6 +2,7 @@
 #include "ui/main/mainform.h"
 
 #include "core/engine.h"
+#include "ui/main/images.h"
 #include "ui/main/storedproperties.h"
 #include "ui/widgets/barmanager.h"
 #include "ui/widgets/propertiesstore.h"
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -209,12 +211,19 @@ void MainForm::applyRestoredSize()
 void MainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        applyRestoredSize();
+    if (m_shown)
+        return;
+    // The first show: the restored size, centred on the screen; the stored left and top
+    // edges are kept for the file but not applied.
+    m_shown = true;
+    applyRestoredSize();
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveCenter(area.center());
+        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
     }
 }
-
 void MainForm::closeEvent(QCloseEvent *event)
 {
     FormClose();

@@ -51,7 +51,7 @@ QVariant designValue(const ParameterRowSpec &spec)
 
 double numberOf(const QVariant &value)
 {
-    if (value.canConvert<DateTimeValue>() && value.metaType() == QMetaType::fromType<DateTimeValue>())
+    if (value.metaType() == QMetaType::fromType<DateTimeValue>())
         return value.value<DateTimeValue>().days;
     return value.toDouble();
 }

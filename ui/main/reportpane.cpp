@@ -1,25 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/reportpane.h"
 
-#include "core/error.h"
+#include "support/wholefile.h"
 
-#include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-
-namespace {
-
-[[noreturn]] void cannotCreate(const QString &path, const QString &reason)
-{
-    throw kestrun::Error(QStringLiteral("Cannot create file \"%1\". %2")
-                             .arg(QFileInfo(path).absoluteFilePath(), reason)
-                             .toStdString());
-}
-
-} // namespace
 
 void ReportPane::appendLines(const std::vector<std::string> &lines)
 {
@@ -65,10 +52,5 @@ QString ReportPane::text() const
 
 void ReportPane::save(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        cannotCreate(path, file.errorString());
-    const QByteArray bytes = text().toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        cannotCreate(path, file.errorString());
+    writeWholeFile(path, text().toUtf8());
 }

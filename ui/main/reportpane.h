@@ -24,8 +24,8 @@ public:
     void copyToClipboard();
     // The pane's whole text with CR LF line breaks, as it is saved.
     QString text() const;
-    // Writes text() to path, UTF-8 without a byte-order mark, through a temporary file that
-    // replaces the target only when complete. Throws kestrun::Error "Cannot create file".
+    // Writes text() to path, UTF-8 without a byte-order mark, replacing the file only once
+    // complete (writeWholeFile). Throws kestrun::Error "Cannot create file".
     void save(const QString &path) const;
 
     // The name proposed by the next save dialog: the last one chosen in this run.

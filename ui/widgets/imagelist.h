@@ -41,5 +41,3 @@ private:
     std::vector<QIcon> m_disabled;
 };
 
-// Resource paths of Kestrun's command and grid pictures, in picture-index order (0..20).
-QStringList kestrunImagePaths();

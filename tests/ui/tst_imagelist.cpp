@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ui/main/images.h"
 #include "ui/widgets/imagelist.h"
 
 #include <QImage>
